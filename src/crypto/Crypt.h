@@ -90,8 +90,11 @@ class Crypt {
   Crypt(const Tables& scheduled, std::string key);
 
   void p_ScheduleKey(std::string_view keyBytes);
+  // CBC over whole blocks in place, zero initial vector.
   void p_EncryptBlocks(std::uint8_t* data, std::size_t size) const noexcept;
   void p_DecryptBlocks(std::uint8_t* data, std::size_t size) const noexcept;
+  // Deciphers one block in place and XORs the previous cipher block into it.
+  void p_DecryptBlock(std::uint8_t* block, const std::uint8_t* previous) const noexcept;
 
   std::array<std::uint32_t, kPWords> m_P{};
   std::array<std::array<std::uint32_t, kSBoxWords>, kSBoxCount> m_S{};

@@ -1,4 +1,5 @@
 // Clock: the local time the library reads, injectable for tests.
+// Clocks are safe for concurrent use.
 #pragma once
 
 #include <memory>
@@ -11,7 +12,10 @@ class Clock {
   // The seconds (0 to 59) of the current local time.
   virtual int LocalSeconds() const = 0;
 
+  // The clock of the process, the system's local time unless SetDefault
+  // replaced it. Never null.
   static std::shared_ptr<Clock> Default();
+  // Replaces the clock of the process; null restores the system's.
   static void SetDefault(std::shared_ptr<Clock> clock);
 };
 

@@ -17,7 +17,9 @@ std::size_t PlaceOf(std::int32_t index, std::size_t size) {
 
 }  // namespace
 
-std::shared_ptr<Collection> Collection::Create() { return std::shared_ptr<Collection>(new Collection()); }
+std::shared_ptr<Collection> Collection::Create() {
+  return std::shared_ptr<Collection>(new Collection());
+}
 
 void Collection::Add(Variant item) { items_.push_back(std::move(item)); }
 

@@ -21,30 +21,40 @@ std::string BitsText(char kind, double value) {
 // their value, objects by identity, the other kinds each on their own.
 std::string IndexKey(const Variant& key) {
   switch (key.Type()) {
-    case VarType::String: return "s" + key.AsString();
+    case VarType::String:
+      return "s" + key.AsString();
     case VarType::Byte:
     case VarType::Int16:
     case VarType::Int32:
-    case VarType::Double: return BitsText('n', key.ToDouble());
-    case VarType::Date: return BitsText('d', key.AsDate().serial);
-    case VarType::Boolean: return key.AsBoolean() ? "b1" : "b0";
-    case VarType::Empty: return "e";
-    case VarType::Null: return "z";
-    case VarType::Missing: return "m";
+    case VarType::Double:
+      return BitsText('n', key.ToDouble());
+    case VarType::Date:
+      return BitsText('d', key.AsDate().serial);
+    case VarType::Boolean:
+      return key.AsBoolean() ? "b1" : "b0";
+    case VarType::Empty:
+      return "e";
+    case VarType::Null:
+      return "z";
+    case VarType::Missing:
+      return "m";
     case VarType::Object: {
       char buffer[32];
       std::snprintf(buffer, sizeof buffer, "o%p", static_cast<const void*>(key.AsObject().get()));
       return buffer;
     }
     case VarType::Array:
-    case VarType::ByteArray: break;
+    case VarType::ByteArray:
+      break;
   }
   throw Error::Runtime(rtTypeMismatch);  // an array cannot be a key
 }
 
 }  // namespace
 
-std::shared_ptr<Dictionary> Dictionary::Create() { return std::shared_ptr<Dictionary>(new Dictionary()); }
+std::shared_ptr<Dictionary> Dictionary::Create() {
+  return std::shared_ptr<Dictionary>(new Dictionary());
+}
 
 void Dictionary::Add(const Variant& key, Variant item) {
   auto [position, inserted] = index_.try_emplace(IndexKey(key), entries_.size());
@@ -91,7 +101,9 @@ void Dictionary::RemoveAll() noexcept {
   index_.clear();
 }
 
-std::int32_t Dictionary::Count() const noexcept { return static_cast<std::int32_t>(entries_.size()); }
+std::int32_t Dictionary::Count() const noexcept {
+  return static_cast<std::int32_t>(entries_.size());
+}
 
 VariantArray Dictionary::Keys() const {
   std::vector<Variant> keys;

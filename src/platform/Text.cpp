@@ -92,9 +92,9 @@ std::string ToUpperAscii(std::string_view text) {
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) noexcept {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) noexcept {

@@ -74,7 +74,8 @@ bool operator==(const Variant& a, const Variant& b) {
       [&b](const auto& left) -> bool {
         using T = std::decay_t<decltype(left)>;
         const T& right = std::get<T>(b.value_);
-        if constexpr (std::is_same_v<T, Variant::ArrayBox> || std::is_same_v<T, Variant::BytesBox>) {
+        if constexpr (std::is_same_v<T, Variant::ArrayBox> ||
+                      std::is_same_v<T, Variant::BytesBox>) {
           return left == right || *left == *right;
         } else if constexpr (std::is_same_v<T, std::monostate>) {
           return true;
@@ -87,19 +88,32 @@ bool operator==(const Variant& a, const Variant& b) {
 
 std::string_view TypeName(VarType type) noexcept {
   switch (type) {
-    case VarType::Empty: return "Empty";
-    case VarType::Null: return "Null";
-    case VarType::Missing: return "Error";
-    case VarType::Boolean: return "Boolean";
-    case VarType::Byte: return "Byte";
-    case VarType::Int16: return "Integer";
-    case VarType::Int32: return "Long";
-    case VarType::Double: return "Double";
-    case VarType::Date: return "Date";
-    case VarType::String: return "String";
-    case VarType::Object: return "Object";
-    case VarType::Array: return "Variant()";
-    case VarType::ByteArray: return "Byte()";
+    case VarType::Empty:
+      return "Empty";
+    case VarType::Null:
+      return "Null";
+    case VarType::Missing:
+      return "Error";
+    case VarType::Boolean:
+      return "Boolean";
+    case VarType::Byte:
+      return "Byte";
+    case VarType::Int16:
+      return "Integer";
+    case VarType::Int32:
+      return "Long";
+    case VarType::Double:
+      return "Double";
+    case VarType::Date:
+      return "Date";
+    case VarType::String:
+      return "String";
+    case VarType::Object:
+      return "Object";
+    case VarType::Array:
+      return "Variant()";
+    case VarType::ByteArray:
+      return "Byte()";
   }
   return "Unknown";
 }

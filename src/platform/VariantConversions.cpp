@@ -59,20 +59,29 @@ platform::NumberText ParseOrMismatch(const std::string& text) {
 template <class Int>
 Int ToInteger(const Variant& value) {
   switch (value.Type()) {
-    case VarType::Empty: return 0;
-    case VarType::Null: Raise(rtInvalidUseOfNull);
-    case VarType::Boolean: return value.AsBoolean() ? -1 : 0;
-    case VarType::Byte: return value.AsByte();
-    case VarType::Int16: return value.AsInt16();
-    case VarType::Int32: return RoundToInteger<Int>(value.AsInt32());
-    case VarType::Double: return RoundToInteger<Int>(value.AsDouble());
-    case VarType::Date: return RoundToInteger<Int>(value.AsDate().serial);
+    case VarType::Empty:
+      return 0;
+    case VarType::Null:
+      Raise(rtInvalidUseOfNull);
+    case VarType::Boolean:
+      return value.AsBoolean() ? -1 : 0;
+    case VarType::Byte:
+      return value.AsByte();
+    case VarType::Int16:
+      return value.AsInt16();
+    case VarType::Int32:
+      return RoundToInteger<Int>(value.AsInt32());
+    case VarType::Double:
+      return RoundToInteger<Int>(value.AsDouble());
+    case VarType::Date:
+      return RoundToInteger<Int>(value.AsDate().serial);
     case VarType::String: {
       const platform::NumberText number = ParseOrMismatch(value.AsString());
       return number.isRadixLiteral ? FromRadixBits<Int>(number.bits)
                                    : RoundToInteger<Int>(number.value);
     }
-    default: Raise(rtTypeMismatch);
+    default:
+      Raise(rtTypeMismatch);
   }
 }
 
@@ -80,16 +89,26 @@ Int ToInteger(const Variant& value) {
 
 std::string Variant::ToString() const {
   switch (Type()) {
-    case VarType::Empty: return {};
-    case VarType::Null: Raise(rtInvalidUseOfNull);
-    case VarType::Boolean: return AsBoolean() ? "True" : "False";
-    case VarType::Byte: return std::to_string(AsByte());
-    case VarType::Int16: return std::to_string(AsInt16());
-    case VarType::Int32: return std::to_string(AsInt32());
-    case VarType::Double: return platform::FormatDouble(AsDouble());
-    case VarType::Date: return platform::FormatDate(AsDate().serial);
-    case VarType::String: return AsString();
-    default: Raise(rtTypeMismatch);
+    case VarType::Empty:
+      return {};
+    case VarType::Null:
+      Raise(rtInvalidUseOfNull);
+    case VarType::Boolean:
+      return AsBoolean() ? "True" : "False";
+    case VarType::Byte:
+      return std::to_string(AsByte());
+    case VarType::Int16:
+      return std::to_string(AsInt16());
+    case VarType::Int32:
+      return std::to_string(AsInt32());
+    case VarType::Double:
+      return platform::FormatDouble(AsDouble());
+    case VarType::Date:
+      return platform::FormatDate(AsDate().serial);
+    case VarType::String:
+      return AsString();
+    default:
+      Raise(rtTypeMismatch);
   }
 }
 
@@ -99,27 +118,39 @@ std::int32_t Variant::ToInt32() const { return ToInteger<std::int32_t>(*this); }
 
 double Variant::ToDouble() const {
   switch (Type()) {
-    case VarType::Empty: return 0.0;
-    case VarType::Null: Raise(rtInvalidUseOfNull);
-    case VarType::Boolean: return AsBoolean() ? -1.0 : 0.0;
-    case VarType::Byte: return AsByte();
-    case VarType::Int16: return AsInt16();
-    case VarType::Int32: return AsInt32();
-    case VarType::Double: return AsDouble();
-    case VarType::Date: return AsDate().serial;
+    case VarType::Empty:
+      return 0.0;
+    case VarType::Null:
+      Raise(rtInvalidUseOfNull);
+    case VarType::Boolean:
+      return AsBoolean() ? -1.0 : 0.0;
+    case VarType::Byte:
+      return AsByte();
+    case VarType::Int16:
+      return AsInt16();
+    case VarType::Int32:
+      return AsInt32();
+    case VarType::Double:
+      return AsDouble();
+    case VarType::Date:
+      return AsDate().serial;
     case VarType::String: {
       const platform::NumberText number = ParseOrMismatch(AsString());
       return number.isRadixLiteral ? RadixBitsAsDouble(number.bits) : number.value;
     }
-    default: Raise(rtTypeMismatch);
+    default:
+      Raise(rtTypeMismatch);
   }
 }
 
 bool Variant::ToBoolean() const {
   switch (Type()) {
-    case VarType::Empty: return false;
-    case VarType::Null: Raise(rtInvalidUseOfNull);
-    case VarType::Boolean: return AsBoolean();
+    case VarType::Empty:
+      return false;
+    case VarType::Null:
+      Raise(rtInvalidUseOfNull);
+    case VarType::Boolean:
+      return AsBoolean();
     case VarType::String: {
       const std::string& text = AsString();
       if (platform::EqualsNoCase(text, "True")) return true;
@@ -130,8 +161,10 @@ bool Variant::ToBoolean() const {
     case VarType::Int16:
     case VarType::Int32:
     case VarType::Double:
-    case VarType::Date: return ToDouble() != 0.0;
-    default: Raise(rtTypeMismatch);
+    case VarType::Date:
+      return ToDouble() != 0.0;
+    default:
+      Raise(rtTypeMismatch);
   }
 }
 

@@ -14,9 +14,7 @@ using corvane::testing::RaisesError;
 
 class Thing : public Object {};
 
-std::vector<Variant> KeysOf(const Dictionary& dictionary) {
-  return dictionary.Keys().Elements();
-}
+std::vector<Variant> KeysOf(const Dictionary& dictionary) { return dictionary.Keys().Elements(); }
 
 TEST(Dictionary, KeepsInsertionOrder) {
   auto dictionary = Dictionary::Create();
@@ -51,9 +49,20 @@ TEST(Dictionary, AddOfAnExistingKeyFailsAndChangesNothing) {
 TEST(Dictionary, KeyIdentityByKind) {
   auto dictionary = Dictionary::Create();
   auto thing = std::make_shared<Thing>();
-  const std::vector<Variant> distinct = {
-      "1",    "a",   "A",  "a ",          std::int32_t{1}, 1.5,   true, false, Date{1.0},
-      Variant(), Variant::Null(), Variant(thing), Variant::Nothing(), std::string("a\0b", 3)};
+  const std::vector<Variant> distinct = {"1",
+                                         "a",
+                                         "A",
+                                         "a ",
+                                         std::int32_t{1},
+                                         1.5,
+                                         true,
+                                         false,
+                                         Date{1.0},
+                                         Variant(),
+                                         Variant::Null(),
+                                         Variant(thing),
+                                         Variant::Nothing(),
+                                         std::string("a\0b", 3)};
   for (const Variant& key : distinct) {
     SCOPED_TRACE(TypeName(key.Type()));
     EXPECT_NO_THROW(dictionary->Add(key, Variant()));
@@ -61,11 +70,20 @@ TEST(Dictionary, KeyIdentityByKind) {
   EXPECT_EQ(dictionary->Count(), static_cast<std::int32_t>(distinct.size()));
 
   const std::vector<std::pair<Variant, bool>> lookups = {
-      {std::int16_t{1}, true},  {std::uint8_t{1}, true},   {1.0, true},
-      {-0.0, false},            {std::int32_t{0}, false},  {"1", true},
-      {"A", true},              {"b", false},              {std::int16_t{-1}, false},
-      {Date{1.0}, true},        {Date{2.0}, false},        {Variant(thing), true},
-      {Variant(std::make_shared<Thing>()), false},          {std::string("a\0c", 3), false},
+      {std::int16_t{1}, true},
+      {std::uint8_t{1}, true},
+      {1.0, true},
+      {-0.0, false},
+      {std::int32_t{0}, false},
+      {"1", true},
+      {"A", true},
+      {"b", false},
+      {std::int16_t{-1}, false},
+      {Date{1.0}, true},
+      {Date{2.0}, false},
+      {Variant(thing), true},
+      {Variant(std::make_shared<Thing>()), false},
+      {std::string("a\0c", 3), false},
   };
   for (const auto& [key, present] : lookups) {
     SCOPED_TRACE(TypeName(key.Type()));

@@ -50,18 +50,13 @@ TEST(TextCodePoints, CountsCharactersNotBytes) {
 
 TEST(TextWindows1252, MapsTheHighBytesToTheirCharacters) {
   const std::vector<std::pair<unsigned char, std::string>> cases = {
-      {0x41, "A"},
-      {0x80, "\xE2\x82\xAC"},  // euro sign
-      {0x81, "\xC2\x81"},      // unassigned, kept as U+0081
-      {0x8A, "\xC5\xA0"},      // S caron
-      {0x8D, "\xC2\x8D"},
-      {0x8F, "\xC2\x8F"},
-      {0x90, "\xC2\x90"},
-      {0x99, "\xE2\x84\xA2"},  // trade mark
-      {0x9D, "\xC2\x9D"},
-      {0x9F, "\xC5\xB8"},      // Y diaeresis
-      {0xA0, "\xC2\xA0"},
-      {0xE9, "\xC3\xA9"},
+      {0x41, "A"},        {0x80, "\xE2\x82\xAC"},  // euro sign
+      {0x81, "\xC2\x81"},                          // unassigned, kept as U+0081
+      {0x8A, "\xC5\xA0"},                          // S caron
+      {0x8D, "\xC2\x8D"}, {0x8F, "\xC2\x8F"},
+      {0x90, "\xC2\x90"}, {0x99, "\xE2\x84\xA2"},  // trade mark
+      {0x9D, "\xC2\x9D"}, {0x9F, "\xC5\xB8"},      // Y diaeresis
+      {0xA0, "\xC2\xA0"}, {0xE9, "\xC3\xA9"},
       {0xFF, "\xC3\xBF"},
   };
   for (const auto& [byte, utf8] : cases) {
@@ -86,13 +81,15 @@ TEST(TextWindows1252, EveryByteRoundTripsToADistinctCharacter) {
 
 TEST(TextWindows1252, UnmappableOrInvalidTextBecomesQuestionMarks) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"\xE6\x97\xA5", "?"},               // a character outside the code page
-      {"\xC2\x80", "?"},                   // U+0080 has no byte: 0x80 is the euro sign
-      {"\xF0\x9F\x98\x80", "?"},           // a four-byte character
-      {"a\xFF" "b", "a?b"},                // a byte that never starts UTF-8
-      {"\xE2\x82", "??"},                  // a truncated sequence
-      {"\xC0\xAF", "??"},                  // an overlong form
-      {"\xED\xA0\x80", "???"},             // a surrogate
+      {"\xE6\x97\xA5", "?"},      // a character outside the code page
+      {"\xC2\x80", "?"},          // U+0080 has no byte: 0x80 is the euro sign
+      {"\xF0\x9F\x98\x80", "?"},  // a four-byte character
+      {"a\xFF"
+       "b",
+       "a?b"},                  // a byte that never starts UTF-8
+      {"\xE2\x82", "??"},       // a truncated sequence
+      {"\xC0\xAF", "??"},       // an overlong form
+      {"\xED\xA0\x80", "???"},  // a surrogate
       {"caf\xC3\xA9 \xE2\x82\xAC", "caf\xE9 \x80"},
   };
   for (const auto& [utf8, expected] : cases) {

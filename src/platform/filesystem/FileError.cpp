@@ -13,11 +13,15 @@ namespace {
 
 std::int32_t NumberFor(int errnum, PathKind kind) {
   switch (errnum) {
-    case ENOENT: return kind == PathKind::Folder ? rtPathNotFound : rtFileNotFound;
+    case ENOENT:
+      return kind == PathKind::Folder ? rtPathNotFound : rtFileNotFound;
     case ENAMETOOLONG:
-    case ELOOP: return rtPathNotFound;
-    case EINVAL: return rtPathFileAccessError;  // a bad file operation, not a bad argument
-    default: return RuntimeNumberForErrno(errnum);
+    case ELOOP:
+      return rtPathNotFound;
+    case EINVAL:
+      return rtPathFileAccessError;  // a bad file operation, not a bad argument
+    default:
+      return RuntimeNumberForErrno(errnum);
   }
 }
 

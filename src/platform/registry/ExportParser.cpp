@@ -22,7 +22,7 @@ constexpr std::string_view kVersion5Header = "Windows Registry Editor Version 5.
 constexpr std::string_view kVersion4Header = "REGEDIT4";
 constexpr std::string_view kLocalMachine = "HKEY_LOCAL_MACHINE";
 constexpr std::array<std::string_view, 6> kOtherRoots = {
-    "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",      "HKEY_USERS",
+    "HKEY_CLASSES_ROOT",   "HKEY_CURRENT_USER",     "HKEY_USERS",
     "HKEY_CURRENT_CONFIG", "HKEY_PERFORMANCE_DATA", "HKEY_DYN_DATA"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }

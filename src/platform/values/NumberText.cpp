@@ -33,7 +33,9 @@ int DigitValue(char c) noexcept {
 std::optional<NumberText> ParseRadixLiteral(std::string_view text) {
   if (text.size() < 3 || text[0] != '&') return std::nullopt;
   const char marker = text[1];
-  const int radix = (marker == 'H' || marker == 'h') ? 16 : (marker == 'O' || marker == 'o') ? 8 : 0;
+  const int radix = (marker == 'H' || marker == 'h')   ? 16
+                    : (marker == 'O' || marker == 'o') ? 8
+                                                       : 0;
   if (radix == 0) return std::nullopt;
   std::uint64_t bits = 0;
   for (const char c : text.substr(2)) {
@@ -48,8 +50,8 @@ std::optional<NumberText> ParseRadixLiteral(std::string_view text) {
 // The shape of a decimal number, checked before conversion.
 struct DecimalShape {
   bool negative = false;
-  std::string_view body;        // digits, fraction and exponent, no sign
-  std::int64_t magnitude = 0;   // decimal exponent of the leading non-zero digit
+  std::string_view body;       // digits, fraction and exponent, no sign
+  std::int64_t magnitude = 0;  // decimal exponent of the leading non-zero digit
   bool allZero = true;
 };
 

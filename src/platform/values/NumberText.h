@@ -11,8 +11,8 @@ namespace corvane::platform {
 // A number read from text: a decimal value, or the bits of a "&H"/"&O" literal.
 struct NumberText {
   bool isRadixLiteral = false;
-  double value = 0.0;       // decimal numbers
-  std::uint64_t bits = 0;   // radix literals
+  double value = 0.0;      // decimal numbers
+  std::uint64_t bits = 0;  // radix literals
 };
 
 // Reads optional blanks, an optional sign, digits with an optional fraction

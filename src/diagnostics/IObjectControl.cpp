@@ -1,0 +1,9 @@
+#include <corvane/IObjectControl.h>
+
+namespace corvane {
+
+void IObjectControl::Activate() {}
+
+void IObjectControl::Deactivate() {}
+
+}  // namespace corvane

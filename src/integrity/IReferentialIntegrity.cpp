@@ -1,0 +1,15 @@
+#include <corvane/IReferentialIntegrity.h>
+
+namespace corvane {
+
+bool IReferentialIntegrity::Exists(std::string& /*iOrigin*/, Variant& /*iKeys*/,
+                                   Variant& /*iValues*/) {
+  return false;
+}
+
+bool IReferentialIntegrity::BeforeDelete(std::string& /*iOrigin*/, Variant& /*iKeys*/,
+                                         Variant& /*iValues*/) {
+  return false;
+}
+
+}  // namespace corvane
