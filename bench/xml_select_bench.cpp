@@ -57,8 +57,7 @@ BENCHMARK(BM_SelectItem)->Arg(0)->Arg(500)->Arg(999)->Threads(2)->UseRealTime();
 // The same items through a pattern shape the index does not cover.
 void BM_SelectItemByWalking(benchmark::State& state) {
   const auto& document = SharedStore();
-  const std::string query = "//Section[@id='S" +
-                            std::to_string(state.range(0) / kItemsPerSection) +
+  const std::string query = "//Section[@id='S" + std::to_string(state.range(0) / kItemsPerSection) +
                             "']/Item[Name='I" + std::to_string(state.range(0)) + "']";
   for (auto _ : state) {
     auto item = document->documentNode()->selectSingleNode(query);

@@ -15,8 +15,8 @@
 namespace corvane::cli {
 
 struct CommandSpec {
-  std::string name;     // the subcommand word
-  std::string summary;  // one line for the help text
+  std::string name;           // the subcommand word
+  std::string summary;        // one line for the help text
   bool selectsStore = false;  // takes --site, --store ID or --file PATH
   std::function<std::unique_ptr<Command>()> create;
 };

@@ -32,15 +32,26 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
 
 void AddStoreOptions(CLI::App& command, StoreSelection& selection) {
   auto* site = command.add_flag_callback(
-      "--site", [&selection] { selection = {StoreKind::Site, {}}; },
+      "--site",
+      [&selection] {
+        selection = {StoreKind::Site, {}};
+      },
       "Use the site store (the default)");
-  auto* store = command.add_option_function<std::string>(
-      "--store", [&selection](const std::string& id) { selection = {StoreKind::Id, id}; },
-      "Use the application store with this ID")
+  auto* store = command
+                    .add_option_function<std::string>(
+                        "--store",
+                        [&selection](const std::string& id) {
+                          selection = {StoreKind::Id, id};
+                        },
+                        "Use the application store with this ID")
                     ->type_name("ID");
-  auto* file = command.add_option_function<std::string>(
-      "--file", [&selection](const std::string& path) { selection = {StoreKind::File, path}; },
-      "Use the store file at PATH")
+  auto* file = command
+                   .add_option_function<std::string>(
+                       "--file",
+                       [&selection](const std::string& path) {
+                         selection = {StoreKind::File, path};
+                       },
+                       "Use the store file at PATH")
                    ->type_name("PATH");
   site->excludes(store)->excludes(file);
   store->excludes(file);

@@ -29,13 +29,27 @@ std::string JsonString(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': json += "\\\""; break;
-      case '\\': json += "\\\\"; break;
-      case '\b': json += "\\b"; break;
-      case '\f': json += "\\f"; break;
-      case '\n': json += "\\n"; break;
-      case '\r': json += "\\r"; break;
-      case '\t': json += "\\t"; break;
+      case '"':
+        json += "\\\"";
+        break;
+      case '\\':
+        json += "\\\\";
+        break;
+      case '\b':
+        json += "\\b";
+        break;
+      case '\f':
+        json += "\\f";
+        break;
+      case '\n':
+        json += "\\n";
+        break;
+      case '\r':
+        json += "\\r";
+        break;
+      case '\t':
+        json += "\\t";
+        break;
       default:
         if (byte < 0x20 || byte == 0x7F) {
           char escape[7];
@@ -53,8 +67,12 @@ void WriteResult(const CommandResult& result, bool json, std::ostream& out) {
   using Kind = CommandResult::Kind;
   if (json) {
     switch (result.GetKind()) {
-      case Kind::Nothing: out << "{}\n"; break;
-      case Kind::Value: out << "{\"value\": " << JsonString(result.GetValue()) << "}\n"; break;
+      case Kind::Nothing:
+        out << "{}\n";
+        break;
+      case Kind::Value:
+        out << "{\"value\": " << JsonString(result.GetValue()) << "}\n";
+        break;
       case Kind::Lines: {
         out << "{\"values\": [";
         const char* separator = "";
@@ -69,8 +87,11 @@ void WriteResult(const CommandResult& result, bool json, std::ostream& out) {
     return;
   }
   switch (result.GetKind()) {
-    case Kind::Nothing: break;
-    case Kind::Value: out << result.GetValue() << '\n'; break;
+    case Kind::Nothing:
+      break;
+    case Kind::Value:
+      out << result.GetValue() << '\n';
+      break;
     case Kind::Lines:
       for (const std::string& line : result.GetLines()) out << line << '\n';
       break;

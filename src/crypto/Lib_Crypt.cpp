@@ -107,8 +107,7 @@ std::string Crypt_GetItemValue(const platform::XmlNodePtr& valueElement) {
   return mark == kEncryptedMark ? Crypt_DecryptWithIndex(text) : text;
 }
 
-std::string Crypt_PrepareItemValue(const platform::XmlNodePtr& valueElement,
-                                   const Variant& value) {
+std::string Crypt_PrepareItemValue(const platform::XmlNodePtr& valueElement, const Variant& value) {
   const std::string mark = EncryptedMark(valueElement);
   std::string text = value.ToString();
   return mark == kEncryptedMark ? Crypt_EncryptWithIndex(text) : text;

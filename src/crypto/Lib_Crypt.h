@@ -42,7 +42,6 @@ std::string Crypt_GetItemValue(const platform::XmlNodePtr& valueElement);
 // The text to store as the element's value: value as text, encrypted when the
 // element's attribute "encrypted" is exactly "yes". A value without a text
 // form fails with the conversion's error (94 for Null, 13 for an object).
-std::string Crypt_PrepareItemValue(const platform::XmlNodePtr& valueElement,
-                                   const Variant& value);
+std::string Crypt_PrepareItemValue(const platform::XmlNodePtr& valueElement, const Variant& value);
 
 }  // namespace corvane

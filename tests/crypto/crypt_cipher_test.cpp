@@ -26,9 +26,7 @@ struct Block {
 const std::vector<Block> kBlocks = {
     {0, 0}, {1, 2}, {0xDEADBEEF, 0x01234567}, {0xFFFFFFFF, 0}, {0x80000000, 0x7FFFFFFF}};
 
-bool AllZero(const Crypt::Tables& tables) {
-  return tables == Crypt::Tables{};
-}
+bool AllZero(const Crypt::Tables& tables) { return tables == Crypt::Tables{}; }
 
 TEST(CryptCipher, NewObjectHasZeroTablesAndNoKey) {
   const Crypt crypt;
@@ -55,7 +53,8 @@ TEST(CryptCipher, ZeroTablesSwapTheHalves) {
 }
 
 TEST(CryptCipher, DecipherInvertsEncipherForAnyKey) {
-  for (const std::string key : {"k", "key", "5C3A90D7E21B4f07B6D1093C6F2B71D9", "\xC3\xBF\xE2\x82\xAC"}) {
+  for (const std::string key :
+       {"k", "key", "5C3A90D7E21B4f07B6D1093C6F2B71D9", "\xC3\xBF\xE2\x82\xAC"}) {
     Crypt crypt;
     crypt.SetKey(key);
     for (const Block& block : kBlocks) {

@@ -123,9 +123,15 @@ TEST(CryptFrame, EncryptStringWritesUpperCaseHexOfWholeBlocks) {
   const struct {
     std::string text;
     std::size_t hexLength;
-  } cases[] = {{"", 32},      {"abc", 32},           {"abcd", 32},
-               {"abcde", 48}, {"abcdefghijkl", 48},  {"abcdefghijklm", 64},
-               {std::string(20, 'x'), 64}, {std::string(21, 'x'), 80}, {std::string(29, 'x'), 96}};
+  } cases[] = {{"", 32},
+               {"abc", 32},
+               {"abcd", 32},
+               {"abcde", 48},
+               {"abcdefghijkl", 48},
+               {"abcdefghijklm", 64},
+               {std::string(20, 'x'), 64},
+               {std::string(21, 'x'), 80},
+               {std::string(29, 'x'), 96}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.size());
     const std::string hex = Crypt().EncryptString(c.text, kKey);
@@ -147,7 +153,10 @@ TEST(CryptFrame, TextBecomesWindows1252Bytes) {
 }
 
 TEST(CryptFrame, CharacterOutsideWindows1252DecryptsAsQuestionMark) {
-  const std::string hex = Crypt().EncryptString("a\xCE\xA9" "b", kKey);  // "aΩb"
+  const std::string hex = Crypt().EncryptString(
+      "a\xCE\xA9"
+      "b",
+      kKey);  // "aΩb"
   EXPECT_EQ(Crypt().DecryptString(hex, kKey), "a?b");
 }
 
@@ -186,8 +195,8 @@ TEST(CryptFrame, SizeDescriptorMustLeaveTwelveToNineteenBytes) {
     if (c.fits) {
       EXPECT_EQ(Crypt().DecryptString(hex, kKey), c.text);
     } else {
-      EXPECT_TRUE(RaisesExactly([&] { Crypt().DecryptString(hex, kKey); }, cvCorvaneError, "",
-                                kSizeText));
+      EXPECT_TRUE(
+          RaisesExactly([&] { Crypt().DecryptString(hex, kKey); }, cvCorvaneError, "", kSizeText));
     }
   }
 }
@@ -195,8 +204,8 @@ TEST(CryptFrame, SizeDescriptorMustLeaveTwelveToNineteenBytes) {
 TEST(CryptFrame, FailedDecryptionLeavesTheBytes) {
   const Bytes cipher = CbcEncrypt(Keyed(), Frame(16, -1));
   Bytes bytes = cipher;
-  EXPECT_TRUE(RaisesExactly([&] { Keyed().p_DecryptBytes(bytes, ""); }, cvCorvaneError, "",
-                            kSizeText));
+  EXPECT_TRUE(
+      RaisesExactly([&] { Keyed().p_DecryptBytes(bytes, ""); }, cvCorvaneError, "", kSizeText));
   EXPECT_EQ(bytes, cipher);
 }
 
@@ -206,8 +215,8 @@ TEST(CryptFrame, HexOfPartialBlocksIsOutOfRange) {
        {std::string(), std::string("0"), valid.substr(0, 16), valid.substr(0, 17),
         valid.substr(0, 29), valid.substr(0, 30), valid + "00"}) {
     SCOPED_TRACE(hex);
-    EXPECT_TRUE(RaisesExactly([&] { Crypt().DecryptString(hex, kKey); }, rtSubscriptOutOfRange,
-                              "", "Subscript out of range"));
+    EXPECT_TRUE(RaisesExactly([&] { Crypt().DecryptString(hex, kKey); }, rtSubscriptOutOfRange, "",
+                              "Subscript out of range"));
   }
 }
 

@@ -35,8 +35,12 @@ TEST(CryptItemValue, OnlyExactlyYesIsEncrypted) {
     std::optional<std::string> mark;
     bool encrypted;
   } cases[] = {
-      {"yes", "yes", true},          {"YES", "YES", false}, {"Yes", "Yes", false},
-      {"missing", std::nullopt, false}, {"no", "no", false},   {"empty", "", false},
+      {"yes", "yes", true},
+      {"YES", "YES", false},
+      {"Yes", "Yes", false},
+      {"missing", std::nullopt, false},
+      {"no", "no", false},
+      {"empty", "", false},
       {"yes with a space", "yes ", false},
   };
   ClockGuard clock(31);
@@ -114,8 +118,8 @@ TEST(CryptItemValue, ValueWithoutTextFormFailsWithTheConversionError) {
     SCOPED_TRACE(c.name);
     for (const char* mark : {"yes", "no"}) {
       const auto element = FakeXmlNode::Value("kept", Marked(mark));
-      EXPECT_TRUE(RaisesExactly([&] { Crypt_PrepareItemValue(element, c.value); }, c.number, "",
-                                c.text));
+      EXPECT_TRUE(
+          RaisesExactly([&] { Crypt_PrepareItemValue(element, c.value); }, c.number, "", c.text));
       EXPECT_EQ(element->text(), "kept");
     }
   }

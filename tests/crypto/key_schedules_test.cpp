@@ -47,7 +47,8 @@ TEST(KeySchedulesConcurrency, FirstUseFromManyThreadsComputesOneSchedulePerKey) 
   for (int t = 0; t < kThreads; ++t) {
     threads.emplace_back([&, t] {
       for (std::size_t i = 0; i < kCryptKeyCount; ++i) {
-        seen[t].push_back(&schedules->TablesFor((i + static_cast<std::size_t>(t)) % kCryptKeyCount));
+        seen[t].push_back(
+            &schedules->TablesFor((i + static_cast<std::size_t>(t)) % kCryptKeyCount));
       }
     });
   }

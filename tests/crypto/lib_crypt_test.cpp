@@ -26,8 +26,9 @@ constexpr const char* kSizeText = "Incorrect size descriptor in Blowfish decrypt
 
 // The first n characters of a cycle of ASCII and other Windows-1252 characters.
 std::string TextOfLength(std::size_t n) {
-  const std::vector<std::string> pool = {"a", "\xC3\xA9", "Z", "\xE2\x82\xAC", " ", "\xC3\xBC",
-                                         "9", "\xC5\x93", "\"", "\xC3\x9F", "<", "\xE2\x80\x99"};
+  const std::vector<std::string> pool = {"a",  "\xC3\xA9", "Z", "\xE2\x82\xAC",
+                                         " ",  "\xC3\xBC", "9", "\xC5\x93",
+                                         "\"", "\xC3\x9F", "<", "\xE2\x80\x99"};
   std::string text;
   for (std::size_t i = 0; i < n; ++i) text += pool[i % pool.size()];
   return text;
@@ -52,8 +53,8 @@ TEST(LibCryptKeys, IndexOutsideTheTableFails) {
                                    std::numeric_limits<std::int32_t>::max()}) {
     SCOPED_TRACE(index);
     EXPECT_TRUE(RaisesExactly([&] { Crypt_GetKey(index); }, cvCorvaneError, "", kIndexText));
-    EXPECT_TRUE(RaisesExactly([&] { Crypt_EncryptWithKeyIndex("text", index); }, cvCorvaneError,
-                              "", kIndexText));
+    EXPECT_TRUE(RaisesExactly([&] { Crypt_EncryptWithKeyIndex("text", index); }, cvCorvaneError, "",
+                              kIndexText));
   }
 }
 

@@ -57,8 +57,11 @@ TEST(ComponentRegistry, FindsProgIdsWithoutRegardToCaseAndRestoresScopedRegistra
     EXPECT_TRUE(QueryInterface<Plain>(ComponentRegistry::Instance().CreateObject("test.PLAIN")));
   }
   EXPECT_FALSE(ComponentRegistry::Instance().IsRegistered("Test.Plain"));
-  EXPECT_TRUE(ComponentRegistry::Instance().IsRegistered("Corvane.Configuration"));
-  EXPECT_TRUE(ComponentRegistry::Instance().IsRegistered("Corvane.Log"));
+  for (const char* progId : {"Corvane.Configuration", "Corvane.Log", "Corvane.ResultObject",
+                             "Corvane.FileSystemObject", "Scripting.FilesystemObject"}) {
+    SCOPED_TRACE(progId);
+    EXPECT_TRUE(ComponentRegistry::Instance().CreateObject(progId));
+  }
 }
 
 TEST(ComponentRegistry, PlainCreationFailsWith429) {

@@ -79,11 +79,12 @@ TEST(XmlConcurrency, ReadersSeeConsistentItemsWhileOthersEdit) {
       for (int n = 1; n <= 300; ++n) {
         const int s = (n + writer) % kSections;
         const int i = (n * 3) % kItems;
-        if (const auto value = document->documentNode()->selectSingleNode(ItemQuery(s, i) + "/Value")) {
+        if (const auto value =
+                document->documentNode()->selectSingleNode(ItemQuery(s, i) + "/Value")) {
           value->setText(Value(s, i, n));
         }
-        const auto section =
-            document->documentNode()->selectSingleNode("Config/Section[@id='S" + std::to_string(s) + "']");
+        const auto section = document->documentNode()->selectSingleNode("Config/Section[@id='S" +
+                                                                        std::to_string(s) + "']");
         const auto extra = document->createElement("Note");
         extra->setText("temporary");
         section->appendChild(extra);
@@ -126,10 +127,10 @@ TEST(XmlConcurrency, ReadersKeepWorkingWhileTheDocumentReloads) {
 
 TEST(XmlConcurrency, SchemasAreSharedByConcurrentLoads) {
   test::TempDir dir;
-  const std::string schema = dir.Write(
-      "Schema.xsd",
-      "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='V' "
-      "type='xs:int'/></xs:schema>");
+  const std::string schema =
+      dir.Write("Schema.xsd",
+                "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='V' "
+                "type='xs:int'/></xs:schema>");
   std::atomic<int> wrong{0};
   std::vector<std::thread> threads;
   for (int t = 0; t < 4; ++t) {

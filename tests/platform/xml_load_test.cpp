@@ -43,8 +43,7 @@ TEST(XmlLoad, MalformedTextFailsWithTheParseErrorsFiveFields) {
       {"empty text", "", {ParseNumber(4), "Document is empty", 1, 1, ""}},
       {"truncated",
        "<Config>\n<Section id='a'>",
-       {ParseNumber(77), "Premature end of data in tag Section line 2", 2, 17,
-        "<Section id='a'>"}},
+       {ParseNumber(77), "Premature end of data in tag Section line 2", 2, 17, "<Section id='a'>"}},
       {"not UTF-8",
        "<Config>\xFF</Config>",
        {ParseNumber(9),
@@ -100,9 +99,8 @@ TEST(XmlLoad, HandlesIntoTheOldTreeStayValidAfterAReload) {
   oldValue->setText("edited");
   EXPECT_EQ(oldRoot->selectSingleNode("Config/Value")->text(), "edited");
   EXPECT_EQ(document->documentNode()->selectSingleNode("Config/Value")->text(), "new");
-  EXPECT_TRUE(testing::RaisesError(
-      [&] { document->documentElement()->appendChild(oldValue); }, -2147024809,
-      "The node belongs to another document."));
+  EXPECT_TRUE(testing::RaisesError([&] { document->documentElement()->appendChild(oldValue); },
+                                   -2147024809, "The node belongs to another document."));
 }
 
 TEST(XmlLoad, DropsWhitespaceBetweenElementsOnly) {

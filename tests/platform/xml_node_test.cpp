@@ -110,8 +110,7 @@ TEST(XmlNode, ReadsAndWritesAttributes) {
 }
 
 TEST(XmlNode, ReadsNamespaceDeclarationsAndPrefixedNames) {
-  const auto document =
-      Loaded("<r xmlns='urn:d' xmlns:p='urn:p'><p:e p:a='1'/></r>");
+  const auto document = Loaded("<r xmlns='urn:d' xmlns:p='urn:p'><p:e p:a='1'/></r>");
   const auto root = document->documentElement();
   EXPECT_EQ(root->getAttribute("xmlns"), "urn:d");
   EXPECT_EQ(root->getAttribute("xmlns:p"), "urn:p");
@@ -176,8 +175,8 @@ TEST(XmlNode, RefusesTextAndNamesThatXmlCannotHold) {
        "Invalid XML name: 1st"},
       {"document text", [&] { document->documentNode()->setText("x"); }, kInvalidOperation,
        "The operation is not supported on a node of this type."},
-      {"attribute on text", [&] { value->firstChild()->setAttribute("a", "x"); },
-       kInvalidOperation, "The operation is not supported on a node of this type."},
+      {"attribute on text", [&] { value->firstChild()->setAttribute("a", "x"); }, kInvalidOperation,
+       "The operation is not supported on a node of this type."},
   });
   EXPECT_EQ(value->text(), "1");
   EXPECT_EQ(value->getAttribute("a"), std::nullopt);
@@ -228,8 +227,8 @@ TEST(XmlNode, RefusesMovesTheTreeCannotHold) {
   ExpectFailures({
       {"null", [&] { section->appendChild(nullptr); }, kInvalidArgument,
        "The parameter is incorrect."},
-      {"other document", [&] { section->appendChild(other->documentElement()); },
-       kInvalidArgument, "The node belongs to another document."},
+      {"other document", [&] { section->appendChild(other->documentElement()); }, kInvalidArgument,
+       "The node belongs to another document."},
       {"itself", [&] { section->appendChild(section); }, kInvalidOperation, hierarchy},
       {"its ancestor", [&] { item->appendChild(root); }, kInvalidOperation, hierarchy},
       {"second root",

@@ -72,8 +72,7 @@ TEST_F(XmlSave, EscapesTextAndAttributesAndReadsThemBack) {
 }
 
 TEST_F(XmlSave, KeepsTheDeclaredEncoding) {
-  const auto document =
-      Loaded("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><V>caf\xE9</V>");
+  const auto document = Loaded("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><V>caf\xE9</V>");
   document->save(dir_.PathOf("Latin.xml"));
   EXPECT_EQ(dir_.Read("Latin.xml"),
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<V>caf\xE9</V>\n");

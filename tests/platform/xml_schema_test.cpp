@@ -78,8 +78,8 @@ TEST_F(XmlSchema, AViolationFailsTheLoadWithTheOffendingElementsLine) {
       {"undeclared root",
        "<Store/>",
        {ParseNumber(1845 & 0xFFF),
-        "Element 'Store': No matching global declaration available for the validation root.", 1,
-        1, "<Store/>"}},
+        "Element 'Store': No matching global declaration available for the validation root.", 1, 1,
+        "<Store/>"}},
   };
   const auto document = DocumentWith(dir_.Write("Schema.xml", kStoreSchema));
   for (const auto& c : cases) {
@@ -131,12 +131,15 @@ TEST_F(XmlSchema, ASchemaThatCannotBeCompiledRaisesItsParseError) {
       {"malformed", "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'>", ParseNumber(77),
        "Premature end of data in tag schema line 1"},
       {"not_a_schema", "<Config/>", ParseNumber(1772 & 0xFFF),
-       "The XML document '" "%s" "' is not a schema document."},
+       "The XML document '"
+       "%s"
+       "' is not a schema document."},
       {"unknown type",
        "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'>"
        "<xs:element name='Config' type='Nothing'/></xs:schema>",
        ParseNumber(3004 & 0xFFF),
-       "element decl. 'Config', attribute 'type': The QName value 'Nothing' does not resolve to a(n) "
+       "element decl. 'Config', attribute 'type': The QName value 'Nothing' does not resolve to "
+       "a(n) "
        "type definition."},
   };
   for (const auto& c : cases) {
@@ -162,19 +165,20 @@ TEST_F(XmlSchema, IncludesAreReadBesideTheSchemaButNeverFromTheNetwork) {
              "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:simpleType name='Digit'>"
              "<xs:restriction base='xs:string'><xs:pattern value='[0-9]'/></xs:restriction>"
              "</xs:simpleType></xs:schema>");
-  const auto document = DocumentWith(dir_.Write(
-      "main.xsd",
-      "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:include schemaLocation='Types.XSD'/>"
-      "<xs:element name='V' type='Digit'/></xs:schema>"));
+  const auto document =
+      DocumentWith(dir_.Write("main.xsd",
+                              "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:include "
+                              "schemaLocation='Types.XSD'/>"
+                              "<xs:element name='V' type='Digit'/></xs:schema>"));
   EXPECT_TRUE(document->loadXML("<V>7</V>"));
   EXPECT_FALSE(document->loadXML("<V>x</V>"));
   EXPECT_EQ(document->parseError().errorCode, ParseNumber(1839 & 0xFFF));
 
-  const std::string remote = dir_.Write(
-      "remote.xsd",
-      "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'>"
-      "<xs:include schemaLocation='http://127.0.0.1:9/types.xsd'/>"
-      "<xs:element name='V' type='Digit'/></xs:schema>");
+  const std::string remote =
+      dir_.Write("remote.xsd",
+                 "<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'>"
+                 "<xs:include schemaLocation='http://127.0.0.1:9/types.xsd'/>"
+                 "<xs:element name='V' type='Digit'/></xs:schema>");
   const auto schemas = XmlSchemaCollection::Create();
   EXPECT_TRUE(testing::RaisesError(
       [&] { schemas->add("", remote); }, ParseNumber(3067 & 0xFFF),

@@ -66,8 +66,7 @@ TEST(XmlSelector, SelectsEveryAcceptedFormInDocumentOrder) {
       {".", {"#document"}},
       {"./Config/.", {"Config"}},
       {"Config/./Section[@id='APP']", {"Section#APP"}},
-      {"Config/Section[@id='GLOBAL']/Item[Name='Logging'][Type='STRING']/Value",
-       {"Value=second"}},
+      {"Config/Section[@id='GLOBAL']/Item[Name='Logging'][Type='STRING']/Value", {"Value=second"}},
       {"Config/Section[@id='a/b[c]=\"x\"']/Item/Value", {"Value=o"}},
       {"Config/Section[@id='global']", {}},
       {"config/Section", {}},
@@ -121,8 +120,8 @@ TEST(XmlSelector, SearchesADetachedSubtreeFromItsOwnRoot) {
 }
 
 TEST(XmlSelector, ListsNestedMatchesOnceInDocumentOrder) {
-  const auto document = Loaded(
-      "<r><a n='1'><a n='2'><b>x</b></a><b>y</b></a><a n='3'><b>z</b></a></r>");
+  const auto document =
+      Loaded("<r><a n='1'><a n='2'><b>x</b></a><b>y</b></a><a n='3'><b>z</b></a></r>");
   const auto nodes = document->documentNode()->selectNodes("//a/b");
   std::vector<std::string> texts;
   for (const auto& node : nodes.Nodes()) texts.push_back(node->text());
@@ -166,7 +165,8 @@ TEST(XmlSelector, RefusesEveryOtherFormWithTheQueryError) {
   for (const auto& pattern : patterns) {
     SCOPED_TRACE(pattern);
     const std::string text = "Invalid selection pattern: " + pattern;
-    EXPECT_TRUE(testing::RaisesError([&] { root->selectSingleNode(pattern); }, kInvalidPattern, text));
+    EXPECT_TRUE(
+        testing::RaisesError([&] { root->selectSingleNode(pattern); }, kInvalidPattern, text));
     EXPECT_TRUE(testing::RaisesError([&] { root->selectNodes(pattern); }, kInvalidPattern, text));
   }
 }
@@ -189,7 +189,8 @@ TEST(XmlSelector, IndexedSelectionSeesEveryEditAtOnce) {
   ASSERT_EQ(root->selectSingleNode(query)->text(), "/start");
 
   // Renaming the item makes it unreachable under the old name.
-  const auto name = root->selectSingleNode("Config/Section[@id='GLOBAL']/Item[Name='StartURL']/Name");
+  const auto name =
+      root->selectSingleNode("Config/Section[@id='GLOBAL']/Item[Name='StartURL']/Name");
   name->setText("Home");
   EXPECT_EQ(root->selectSingleNode(query), nullptr);
   EXPECT_EQ(root->selectSingleNode("Config/Section[@id='GLOBAL']/Item[Name='Home']/Value")->text(),

@@ -37,7 +37,8 @@ inline CliRun RunTool(std::vector<std::string> args,
 // Sets or clears environment variables for a scope and restores them.
 class EnvironmentGuard {
  public:
-  EnvironmentGuard(std::initializer_list<std::pair<const char*, std::optional<std::string>>> values) {
+  EnvironmentGuard(
+      std::initializer_list<std::pair<const char*, std::optional<std::string>>> values) {
     for (const auto& [name, value] : values) {
       const char* old = std::getenv(name);
       saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
@@ -60,6 +61,5 @@ class EnvironmentGuard {
   }
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
-
 
 }  // namespace corvane::testing

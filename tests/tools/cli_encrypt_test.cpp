@@ -38,7 +38,10 @@ TEST_F(CliEncryptTest, EncryptWithoutKeyIndexUsesTheClock) {
 }
 
 TEST_F(CliEncryptTest, DecryptGivesTheTextBack) {
-  for (const std::string text : {"plain", "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC 5", "two words"}) {
+  for (const std::string text : {"plain",
+                                 "Gr\xC3\xBC\xC3\x9F"
+                                 "e \xE2\x82\xAC 5",
+                                 "two words"}) {
     SCOPED_TRACE(text);
     const auto encrypted = RunTool({"encrypt", "--key-index", "8", text});
     ASSERT_EQ(encrypted.status, 0);

@@ -60,7 +60,8 @@ class CliTest : public ::testing::Test {
 TEST_F(CliTest, VersionPrintsTheToolVersion) {
   const auto run = RunTool({"--version"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_TRUE(std::regex_match(run.out, std::regex("corvane [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << run.out;
+  EXPECT_TRUE(std::regex_match(run.out, std::regex("corvane [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+      << run.out;
   EXPECT_EQ(run.err, "");
 }
 
@@ -106,15 +107,15 @@ TEST_F(CliTest, RegistryAndEventLogReachTheLibraryThroughTheEnvironment) {
     const char* eventLog = std::getenv("CORVANE_EVENT_LOG");
     return CommandResult::Lines({registry ? registry : "(unset)", eventLog ? eventLog : "(unset)"});
   });
-  const auto given = RunTool({"--registry", "/srv/machine.reg", "--event-log", "file:/tmp/x.log",
-                              "probe"},
-                             catalog);
+  const auto given = RunTool(
+      {"--registry", "/srv/machine.reg", "--event-log", "file:/tmp/x.log", "probe"}, catalog);
   EXPECT_EQ(given.status, 0);
   EXPECT_EQ(given.out, "/srv/machine.reg\nfile:/tmp/x.log\n");
 
   EnvironmentGuard preset{{"CORVANE_REGISTRY", "/etc/preset.reg"}, {"CORVANE_EVENT_LOG", "none"}};
   EXPECT_EQ(RunTool({"probe"}, catalog).out, "/etc/preset.reg\nnone\n");
-  EXPECT_EQ(RunTool({"probe", "--registry", "/override.reg"}, catalog).out, "/override.reg\nnone\n");
+  EXPECT_EQ(RunTool({"probe", "--registry", "/override.reg"}, catalog).out,
+            "/override.reg\nnone\n");
 }
 
 TEST_F(CliTest, InstallDirRunsAsAWebApplication) {
@@ -178,7 +179,8 @@ TEST_F(CliTest, StoreCommandsTakeOneStoreSelection) {
   }
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"probe", "--store", "A", "--file", "b.xml"},
-        {"probe", "--site", "--store", "A"}, {"probe", "--store"}}) {
+        {"probe", "--site", "--store", "A"},
+        {"probe", "--store"}}) {
     EXPECT_EQ(RunTool(args, catalog).status, 2);
   }
   EXPECT_EQ(RunTool({"encrypt", "--store", "A", "x"}).status, 2);  // not a store command
@@ -218,7 +220,8 @@ TEST_F(CliTest, FailuresOfCommandsExitOne) {
 
   const auto foreign = CatalogWith(
       [](const CommandEnvironment&) -> CommandResult { throw std::runtime_error("broken"); });
-  EXPECT_EQ(RunTool({"probe"}, foreign).err, "corvane: error 0x00000005 (source: Corvane)\nbroken\n");
+  EXPECT_EQ(RunTool({"probe"}, foreign).err,
+            "corvane: error 0x00000005 (source: Corvane)\nbroken\n");
 }
 
 TEST(CliOutput, ErrorLine) {

@@ -74,16 +74,18 @@ void FreeThreadedDocument::setAsync(bool async) {
 
 bool FreeThreadedDocument::load(std::string_view path) {
   const auto fileSystem = FileSystem::Default();
-  const auto resolved = fileSystem->Resolve(path);
-  if (!resolved) return Fail(NotFound());
+  std::string resolved;
   std::vector<std::uint8_t> bytes;
   try {
-    bytes = fileSystem->ReadFile(*resolved);
+    auto found = fileSystem->Resolve(path);
+    if (!found) return Fail(NotFound());
+    resolved = std::move(*found);
+    bytes = fileSystem->ReadFile(resolved);
   } catch (const corvane::Error& failure) {
     return Fail(FromError(failure));
   }
   return Install(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                 *resolved);
+                 resolved);
 }
 
 bool FreeThreadedDocument::loadXML(std::string_view xml) { return Install(xml, std::string()); }

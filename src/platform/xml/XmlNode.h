@@ -18,7 +18,16 @@ namespace corvane::platform {
 class XmlNode;
 using XmlNodePtr = std::shared_ptr<XmlNode>;
 
-enum class XmlNodeType { Element, Attribute, Text, CData, Comment, ProcessingInstruction, Document, Other };
+enum class XmlNodeType {
+  Element,
+  Attribute,
+  Text,
+  CData,
+  Comment,
+  ProcessingInstruction,
+  Document,
+  Other
+};
 
 class XmlNodeList {
  public:

@@ -6,7 +6,8 @@ namespace corvane::platform {
 namespace {
 
 std::string_view View(const xmlChar* text) noexcept {
-  return text == nullptr ? std::string_view{} : std::string_view(reinterpret_cast<const char*>(text));
+  return text == nullptr ? std::string_view{}
+                         : std::string_view(reinterpret_cast<const char*>(text));
 }
 
 bool NameMatches(const xmlNs* ns, const xmlChar* localName, std::string_view name) noexcept {

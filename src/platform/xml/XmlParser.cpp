@@ -15,8 +15,8 @@ constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_BIG_LINES;
 
 void RefuseDeclaration(xmlParserCtxtPtr context, const xmlChar* name) {
   auto* collector = static_cast<XmlErrorCollector*>(context->_private);
-  const std::string message = std::string("Entity declarations are not allowed: ") +
-                              reinterpret_cast<const char*>(name);
+  const std::string message =
+      std::string("Entity declarations are not allowed: ") + reinterpret_cast<const char*>(name);
   const int line = context->input == nullptr ? 0 : context->input->line;
   const int column = context->input == nullptr ? 0 : context->input->col;
   collector->Record(XML_ERR_ENTITY_PROCESSING, message, line, column);
@@ -62,12 +62,13 @@ XmlParseOutcome ParseXml(std::string_view bytes, const std::string& url) {
   context->sax->entityDecl = OnEntityDeclaration;
   context->sax->unparsedEntityDecl = OnUnparsedEntityDeclaration;
 
-  XmlDocOwner document(xmlCtxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()),
-                                         url.empty() ? nullptr : url.c_str(), nullptr,
-                                         kParseOptions));
+  XmlDocOwner document(
+      xmlCtxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()),
+                        url.empty() ? nullptr : url.c_str(), nullptr, kParseOptions));
   if (!collector.HasError() && (!document || !context->wellFormed)) {
     const xmlError& last = context->lastError;
-    collector.Record(last.code, last.message == nullptr ? "The document is not well-formed." : last.message,
+    collector.Record(last.code,
+                     last.message == nullptr ? "The document is not well-formed." : last.message,
                      last.line, last.int2);
   }
   if (collector.HasError()) return Failure(collector, bytes);

@@ -27,10 +27,10 @@ struct XmlStep {
 };
 
 struct XmlPattern {
-  bool fromRoot = false;        // a leading "//": every element below the tree's root
-  std::vector<XmlStep> steps;   // "." steps are left out; none means the context itself
-  std::string shape;            // the pattern with its values left out
-  std::string values;           // the values, each prefixed by its length
+  bool fromRoot = false;       // a leading "//": every element below the tree's root
+  std::vector<XmlStep> steps;  // "." steps are left out; none means the context itself
+  std::string shape;           // the pattern with its values left out
+  std::string values;          // the values, each prefixed by its length
   std::size_t predicateCount = 0;
 };
 

@@ -67,7 +67,8 @@ std::shared_ptr<const CompiledSchema> Compile(std::string_view contents, const s
   xmlSchemaPtr schema = xmlSchemaParse(context.get());
   if (schema == nullptr || collector.HasError()) {
     if (schema != nullptr) xmlSchemaFree(schema);
-    if (!collector.HasError()) collector.Record(XML_SCHEMAP_FAILED_PARSE, "The schema is invalid.", 0, 0);
+    if (!collector.HasError())
+      collector.Record(XML_SCHEMAP_FAILED_PARSE, "The schema is invalid.", 0, 0);
     throw CompileError(collector);
   }
   return std::make_shared<CompiledSchema>(std::move(parsed.document), schema);
@@ -130,7 +131,8 @@ std::optional<XmlParseError> ValidateDocument(xmlDocPtr document,
   const int result = xmlSchemaValidateDoc(context.get(), document);
   if (result == 0 && !collector.HasError()) return std::nullopt;
   if (!collector.HasError()) {
-    collector.Record(result > 0 ? result : XML_SCHEMAV_INTERNAL, "The document is not valid.", 0, 0);
+    collector.Record(result > 0 ? result : XML_SCHEMAV_INTERNAL, "The document is not valid.", 0,
+                     0);
   }
   return collector.ToParseError(source);
 }

@@ -2,7 +2,6 @@
 
 #include "platform/xml/XmlNodeText.h"
 
-
 namespace corvane::platform {
 namespace {
 
@@ -80,7 +79,7 @@ bool XmlSelectionIndex::Covers(const XmlPattern& pattern) noexcept {
 }
 
 std::optional<const xmlNode*> XmlSelectionIndex::FirstMatch(const xmlNode* context,
-                                                             const XmlPattern& pattern) {
+                                                            const XmlPattern& pattern) {
   const Key key{context, pattern.shape};
   const ShapeIndex* index = Find(current_.load(std::memory_order_acquire), key);
   if (index == nullptr) {

@@ -60,7 +60,8 @@ class XmlSelectionIndex {
   };
   struct KeyHash {
     std::size_t operator()(const Key& key) const noexcept {
-      return std::hash<const void*>{}(key.context) ^ (std::hash<std::string_view>{}(key.shape) << 1);
+      return std::hash<const void*>{}(key.context) ^
+             (std::hash<std::string_view>{}(key.shape) << 1);
     }
   };
 

@@ -6,8 +6,8 @@ namespace corvane::platform {
 
 std::string SerializeDocument(xmlDocPtr document, const char* encoding) {
   if (encoding == nullptr) {
-    encoding = document->encoding == nullptr ? "UTF-8"
-                                             : reinterpret_cast<const char*>(document->encoding);
+    encoding =
+        document->encoding == nullptr ? "UTF-8" : reinterpret_cast<const char*>(document->encoding);
   }
   xmlChar* bytes = nullptr;
   int size = 0;

@@ -20,7 +20,8 @@ std::string SourceLine(std::string_view source, std::int32_t line) {
   for (std::int32_t current = 1; current < line; ++current) {
     const std::size_t end = source.find_first_of("\r\n", start);
     if (end == std::string_view::npos) return {};
-    start = end + ((source[end] == '\r' && end + 1 < source.size() && source[end + 1] == '\n') ? 2 : 1);
+    start =
+        end + ((source[end] == '\r' && end + 1 < source.size() && source[end + 1] == '\n') ? 2 : 1);
   }
   const std::size_t end = source.find_first_of("\r\n", start);
   return ValidUtf8(source.substr(start, end == std::string_view::npos ? end : end - start));

@@ -53,8 +53,8 @@ void SetElementText(XmlTree& tree, xmlNodePtr element, std::string_view text) {
   }
   DetachChildren(tree, element);
   if (text.empty()) return;
-  xmlNodePtr node =
-      xmlNewDocTextLen(tree.Document(), reinterpret_cast<const xmlChar*>(text.data()), Length(text));
+  xmlNodePtr node = xmlNewDocTextLen(tree.Document(), reinterpret_cast<const xmlChar*>(text.data()),
+                                     Length(text));
   if (node == nullptr) throw std::bad_alloc();
   LinkLast(element, node);
 }
