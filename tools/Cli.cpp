@@ -28,12 +28,12 @@ struct BoundCommand {
 std::vector<BoundCommand> AddCommands(CLI::App& app, const CommandCatalog& catalog,
                                       StoreSelection& store) {
   std::vector<BoundCommand> bound;
-  for (const CommandSpec& spec : catalog.Commands()) {
-    CLI::App* subcommand = app.add_subcommand(spec.name, spec.summary);
+  for (const CommandDefinition& definition : catalog.Commands()) {
+    CLI::App* subcommand = app.add_subcommand(definition.name, definition.summary);
     subcommand->group("Commands");
-    std::unique_ptr<Command> command = spec.create();
+    std::unique_ptr<Command> command = definition.create();
     command->Configure(*subcommand);
-    if (spec.selectsStore) {
+    if (definition.selectsStore) {
       AddStoreOptions(*subcommand, store);
     }
     bound.push_back({subcommand, std::move(command)});

@@ -14,14 +14,16 @@ std::vector<CommandRegistration::Function>& Registrations() {
 
 }  // namespace
 
-void CommandCatalog::Add(CommandSpec spec) {
-  const auto position = std::lower_bound(
-      commands_.begin(), commands_.end(), spec.name,
-      [](const CommandSpec& existing, const std::string& name) { return existing.name < name; });
-  if (position != commands_.end() && position->name == spec.name) {
-    throw std::logic_error("command registered twice: " + spec.name);
+void CommandCatalog::Add(CommandDefinition definition) {
+  const auto position =
+      std::lower_bound(commands_.begin(), commands_.end(), definition.name,
+                       [](const CommandDefinition& existing, const std::string& name) {
+                         return existing.name < name;
+                       });
+  if (position != commands_.end() && position->name == definition.name) {
+    throw std::logic_error("command registered twice: " + definition.name);
   }
-  commands_.insert(position, std::move(spec));
+  commands_.insert(position, std::move(definition));
 }
 
 const CommandCatalog& CommandCatalog::Builtin() {

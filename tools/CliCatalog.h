@@ -14,7 +14,7 @@
 
 namespace corvane::cli {
 
-struct CommandSpec {
+struct CommandDefinition {
   std::string name;           // the subcommand word
   std::string summary;        // one line for the help text
   bool selectsStore = false;  // takes --site, --store ID or --file PATH
@@ -25,15 +25,15 @@ class CommandCatalog {
  public:
   // Adds a command. REQUIRES: no command of that name yet (a duplicate is a
   // programming error and throws std::logic_error).
-  void Add(CommandSpec spec);
+  void Add(CommandDefinition definition);
   // The commands in name order.
-  const std::vector<CommandSpec>& Commands() const noexcept { return commands_; }
+  const std::vector<CommandDefinition>& Commands() const noexcept { return commands_; }
 
   // The catalog of the corvane tool: every registered command file's commands.
   static const CommandCatalog& Builtin();
 
  private:
-  std::vector<CommandSpec> commands_;
+  std::vector<CommandDefinition> commands_;
 };
 
 // Adds a command file's commands to the built-in catalog; define one static

@@ -166,7 +166,7 @@ TEST(RegistryReader, ReadsValuesByTheirTypeBelowTheProductKey) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ScopedRegistry registry(std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ostrelco\\Pandrel\\Velmoor\\Sub]\n") +
+    ScopedRegistry registry(std::string("Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ostrelco\\Pandrel\\Velmoor\\Sub]\n") +
                             c.line + "\n");
     if (c.expected) {
       EXPECT_EQ(Reg_GetValue("Sub", "V"), c.expected);
