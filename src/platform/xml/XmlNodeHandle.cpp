@@ -1,5 +1,7 @@
 #include "platform/xml/XmlNodeHandle.h"
 
+#include <algorithm>
+
 #include "platform/xml/XmlErrors.h"
 #include "platform/xml/XmlNodeText.h"
 #include "platform/xml/XmlPattern.h"
@@ -8,6 +10,25 @@
 
 namespace corvane::platform {
 namespace {
+
+// A bare child name ("Value", "Type") is the commonest pattern by far; it
+// needs neither the pattern cache nor the general walk.
+bool IsBareChildName(std::string_view pattern) noexcept {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  const auto digitOrDash = [](char c) { return (c >= '0' && c <= '9') || c == '-'; };
+  if (pattern.empty() || !letter(pattern.front())) return false;
+  return std::all_of(pattern.begin() + 1, pattern.end(),
+                     [&](char c) { return letter(c) || digitOrDash(c); });
+}
+
+const xmlNode* FirstChildElementNamed(const xmlNode* node, std::string_view name) noexcept {
+  if (node->type == XML_ATTRIBUTE_NODE) return nullptr;
+  for (const xmlNode* child = node->children; child != nullptr; child = child->next) {
+    if (child->type == XML_ELEMENT_NODE && HasQualifiedName(child, name)) return child;
+  }
+  return nullptr;
+}
+
 
 XmlNodeType TypeOf(const xmlNode* node) noexcept {
   switch (node->type) {
@@ -93,6 +114,10 @@ void XmlNodeHandle::setText(std::string_view text) {
 }
 
 XmlNodePtr XmlNodeHandle::selectSingleNode(std::string_view pattern) const {
+  if (IsBareChildName(pattern)) {
+    TreeLock::Read lock(tree_->Lock());
+    return Make(FirstChildElementNamed(node_, pattern));
+  }
   const XmlPattern& parsed = CachedXmlPattern(pattern);
   TreeLock::Read lock(tree_->Lock());
   if (XmlSelectionIndex::Covers(parsed)) {
