@@ -18,15 +18,11 @@ constexpr std::array<char32_t, 32> kHighControls{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-struct Decoded {
-  char32_t codePoint;
-  std::size_t length;
-};
+}  // namespace
 
-// The code point at the start of text, or nullopt when the bytes there are not valid UTF-8.
-std::optional<Decoded> DecodeUtf8(std::string_view text) noexcept {
+std::optional<Utf8Character> DecodeUtf8(std::string_view text) noexcept {
   const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) return Decoded{lead, 1};
+  if (lead < 0x80) return Utf8Character{lead, 1};
   std::size_t length = 0;
   char32_t codePoint = 0;
   char32_t minimum = 0;
@@ -48,7 +44,7 @@ std::optional<Decoded> DecodeUtf8(std::string_view text) noexcept {
   if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
     return std::nullopt;
   }
-  return Decoded{codePoint, length};
+  return Utf8Character{codePoint, length};
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {
@@ -63,6 +59,8 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
     out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
   }
 }
+
+namespace {
 
 char32_t Windows1252ToCodePoint(unsigned char byte) noexcept {
   return (byte >= 0x80 && byte <= 0x9F) ? kHighControls[byte - 0x80] : byte;

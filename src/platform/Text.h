@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,18 @@ bool LessNameOrder(std::string_view a, std::string_view b) noexcept;
 std::size_t CodePointCount(std::string_view text) noexcept;
 // The byte offset after the first n code points (the size when shorter).
 std::size_t CodePointOffset(std::string_view text, std::size_t n) noexcept;
+
+// One UTF-8 character: its code point and byte length.
+struct Utf8Character {
+  char32_t codePoint;
+  std::size_t length;
+};
+// The character at the start of text, or nullopt when the bytes there are
+// not valid UTF-8 (overlong forms and surrogates included).
+// REQUIRES: text is not empty.
+std::optional<Utf8Character> DecodeUtf8(std::string_view text) noexcept;
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 // UTF-8 to Windows-1252 bytes; a character outside the code page (or an
 // invalid UTF-8 sequence) becomes '?'.

@@ -12,19 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "support/Caught.h"
 #include "support/TestEnvironment.h"
 
 namespace corvane::test {
-
-inline Error Caught(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error was raised";
-  return Error(0, "", "");
-}
 
 // The description p_RaiseError gives a failure raised inside a method.
 inline std::string Formatted(const std::string& hex, const std::string& method,

@@ -10,11 +10,13 @@
 #include "errors/FailureHandler.h"
 #include "errors/Lib_ErrorHandling.h"
 #include "errors/Lib_General.h"
+#include "support/Caught.h"
 #include "support/TestEnvironment.h"
 
 namespace corvane {
 namespace {
 
+using test::Caught;
 using test::ScopedEventLog;
 using test::ScopedRegistry;
 using test::TestInstallation;
@@ -23,16 +25,6 @@ using test::WebRequest;
 const char* kCreationNote =
     "Note: Objects having 'Instancing=PublicNotCreatable' may only be instantiated with 'New', "
     "not with Gen_GetComponent()";
-
-Error Caught(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error was raised";
-  return Error(0, "", "");
-}
 
 // A failing method whose handler reports through Err_RaiseError.
 void FailThroughRaiseError(const Error& failure, const std::string& method, const Variant& info) {

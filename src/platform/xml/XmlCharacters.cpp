@@ -1,43 +1,12 @@
 #include "platform/xml/XmlCharacters.h"
 
+#include "platform/Text.h"
+
 #include <cstddef>
 #include <optional>
 
 namespace corvane::platform {
 namespace {
-
-struct Decoded {
-  char32_t codePoint;
-  std::size_t length;
-};
-
-// The code point at the start of text, or nullopt when the bytes there are
-// not valid UTF-8 (overlong forms and surrogates included).
-std::optional<Decoded> DecodeUtf8(std::string_view text) noexcept {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) return Decoded{lead, 1};
-  std::size_t length = 0;
-  char32_t minimum = 0;
-  char32_t codePoint = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, minimum = 0x80, codePoint = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, minimum = 0x800, codePoint = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, minimum = 0x10000, codePoint = lead & 0x07;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() < length) return std::nullopt;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[i]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    codePoint = (codePoint << 6) | (next & 0x3F);
-  }
-  const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-  if (codePoint < minimum || codePoint > 0x10FFFF || surrogate) return std::nullopt;
-  return Decoded{codePoint, length};
-}
 
 bool IsXmlChar(char32_t c) noexcept {
   return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
