@@ -121,31 +121,22 @@ class ItemsCommand : public StoreCommand {
   std::string section_;
 };
 
-class AddSectionCommand : public StoreCommand {
+// add-section and remove-section: one edit of a whole section.
+class SectionEditCommand : public StoreCommand {
  public:
+  using Edit = void (Configuration::*)(const std::string&);
+  explicit SectionEditCommand(Edit edit) : edit_(edit) {}
+
   void Configure(CLI::App& command) override { AddSectionArgument(command, section_); }
 
  protected:
   CommandResult RunOn(Configuration& configuration) override {
-    configuration.AddSection(section_);
+    (configuration.*edit_)(section_);
     return CommandResult::Nothing();
   }
 
  private:
-  std::string section_;
-};
-
-class RemoveSectionCommand : public StoreCommand {
- public:
-  void Configure(CLI::App& command) override { AddSectionArgument(command, section_); }
-
- protected:
-  CommandResult RunOn(Configuration& configuration) override {
-    configuration.RemoveSection(section_);
-    return CommandResult::Nothing();
-  }
-
- private:
+  Edit edit_;
   std::string section_;
 };
 
@@ -208,9 +199,12 @@ void Register(CommandCatalog& catalog) {
   catalog.Add({"get", "Print the value of ITEM in SECTION", true, Make<GetCommand>});
   catalog.Add({"set", "Change the value of ITEM in SECTION to VALUE", true, Make<SetCommand>});
   catalog.Add({"items", "Print the item names of SECTION", true, Make<ItemsCommand>});
-  catalog.Add({"add-section", "Add the empty SECTION", true, Make<AddSectionCommand>});
-  catalog.Add(
-      {"remove-section", "Remove SECTION with its items", true, Make<RemoveSectionCommand>});
+  catalog.Add({"add-section", "Add the empty SECTION", true, [] {
+                 return std::make_unique<SectionEditCommand>(&Configuration::AddSection);
+               }});
+  catalog.Add({"remove-section", "Remove SECTION with its items", true, [] {
+                 return std::make_unique<SectionEditCommand>(&Configuration::RemoveSection);
+               }});
   catalog.Add({"add-item", "Add ITEM with VALUE to SECTION", true, Make<AddItemCommand>});
   catalog.Add({"remove-item", "Remove ITEM from SECTION", true, Make<RemoveItemCommand>});
   catalog.Add({"validate", "Read the store from disk, validate it and print \"valid\"", true,
