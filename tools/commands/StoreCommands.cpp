@@ -88,8 +88,12 @@ class GetCommand : public StoreCommand {
   std::string item_;
 };
 
-class SetCommand : public StoreCommand {
+// set and add-item: one write of an item's value.
+class ItemWriteCommand : public StoreCommand {
  public:
+  using Write = void (Configuration::*)(const std::string&, const std::string&, const Variant&);
+  explicit ItemWriteCommand(Write write) : write_(write) {}
+
   void Configure(CLI::App& command) override {
     AddSectionArgument(command, section_);
     AddItemArgument(command, item_);
@@ -98,11 +102,12 @@ class SetCommand : public StoreCommand {
 
  protected:
   CommandResult RunOn(Configuration& configuration) override {
-    configuration.SetValue(section_, item_, value_.Value());
+    (configuration.*write_)(section_, item_, value_.Value());
     return CommandResult::Nothing();
   }
 
  private:
+  Write write_;
   std::string section_;
   std::string item_;
   ItemValueArgument value_;
@@ -138,26 +143,6 @@ class SectionEditCommand : public StoreCommand {
  private:
   Edit edit_;
   std::string section_;
-};
-
-class AddItemCommand : public StoreCommand {
- public:
-  void Configure(CLI::App& command) override {
-    AddSectionArgument(command, section_);
-    AddItemArgument(command, item_);
-    value_.Configure(command);
-  }
-
- protected:
-  CommandResult RunOn(Configuration& configuration) override {
-    configuration.AddItem(section_, item_, value_.Value());
-    return CommandResult::Nothing();
-  }
-
- private:
-  std::string section_;
-  std::string item_;
-  ItemValueArgument value_;
 };
 
 class RemoveItemCommand : public StoreCommand {
@@ -197,7 +182,9 @@ void Register(CommandCatalog& catalog) {
                Make<StoresCommand>});
   catalog.Add({"install-dir", "Print the installation directory", false, Make<InstallDirCommand>});
   catalog.Add({"get", "Print the value of ITEM in SECTION", true, Make<GetCommand>});
-  catalog.Add({"set", "Change the value of ITEM in SECTION to VALUE", true, Make<SetCommand>});
+  catalog.Add({"set", "Change the value of ITEM in SECTION to VALUE", true, [] {
+                 return std::make_unique<ItemWriteCommand>(&Configuration::SetValue);
+               }});
   catalog.Add({"items", "Print the item names of SECTION", true, Make<ItemsCommand>});
   catalog.Add({"add-section", "Add the empty SECTION", true, [] {
                  return std::make_unique<SectionEditCommand>(&Configuration::AddSection);
@@ -205,7 +192,9 @@ void Register(CommandCatalog& catalog) {
   catalog.Add({"remove-section", "Remove SECTION with its items", true, [] {
                  return std::make_unique<SectionEditCommand>(&Configuration::RemoveSection);
                }});
-  catalog.Add({"add-item", "Add ITEM with VALUE to SECTION", true, Make<AddItemCommand>});
+  catalog.Add({"add-item", "Add ITEM with VALUE to SECTION", true, [] {
+                 return std::make_unique<ItemWriteCommand>(&Configuration::AddItem);
+               }});
   catalog.Add({"remove-item", "Remove ITEM from SECTION", true, Make<RemoveItemCommand>});
   catalog.Add({"validate", "Read the store from disk, validate it and print \"valid\"", true,
                Make<ValidateCommand>});
